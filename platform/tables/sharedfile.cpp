@@ -1,0 +1,166 @@
+#include "sharedfile.h"
+
+#include <QFileInfo>
+#include <QtDebug>
+#include <sqlite3.h>
+
+#include "collation.h"
+#include "commitscheduler.h"
+#include "tableerror.h"
+
+namespace tables {
+
+namespace {
+
+// Open files by canonical path; a table object holds a strong reference while it is open.
+QHash<QString, std::weak_ptr<SharedFile>>& registry() {
+    static QHash<QString, std::weak_ptr<SharedFile>> files;
+    return files;
+}
+
+constexpr int kBusyTimeoutMs = 100;
+
+}  // namespace
+
+std::shared_ptr<SharedFile> SharedFile::acquire(const QString& path, const QString& label,
+                                                bool exclusive) {
+    const QString key = QFileInfo(path).canonicalFilePath();
+    if (!key.isEmpty()) {
+        if (auto existing = registry().value(key).lock()) {
+            if (exclusive) existing->addExclusiveUser();
+            return existing;
+        }
+    }
+
+    std::shared_ptr<SharedFile> file(new SharedFile);
+    file->path_ = path;
+    file->label_ = label;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &file->db_,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) raiseSqliteError(file->db_, label);
+    sqlite3_extended_result_codes(file->db_, 1);
+    sqlite3_busy_timeout(file->db_, kBusyTimeoutMs);
+    registerCollation(file->db_);
+    if (exclusive) {
+        execute(file->db_, QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"), label);
+        file->exclusiveUsers_ = 1;
+    }
+    // WAL with synchronous FULL: a committed transaction survives a crash or a power cut.
+    execute(file->db_, QStringLiteral("PRAGMA journal_mode=WAL"), label);
+    execute(file->db_, QStringLiteral("PRAGMA synchronous=FULL"), label);
+    // The first read takes the lock (and fails here if another program holds it).
+    file->loadSchema(QFileInfo(path).completeBaseName());
+    file->reloadIndexes();
+    if (!key.isEmpty()) registry().insert(key, file);
+    return file;
+}
+
+SharedFile::~SharedFile() {
+    commitscheduler::forget(this);
+    if (inTransaction_) {
+        try {
+            commit();
+        } catch (const TableError& error) {
+            qWarning("%s", qPrintable(error.message()));
+        }
+    }
+    statements_.clear();
+    if (db_) sqlite3_close(db_);
+    const QString key = QFileInfo(path_).canonicalFilePath();
+    if (registry().contains(key) && registry().value(key).expired()) registry().remove(key);
+}
+
+void SharedFile::addExclusiveUser() {
+    if (exclusiveUsers_++ == 0) {
+        execute(db_, QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"), label_);
+        // A write takes the lock now rather than at some later read.
+        beginWrite();
+        commit();
+    }
+}
+
+void SharedFile::loadSchema(const QString& tableName) {
+    Statement find(db_,
+                   QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND "
+                                  "name = ?1 COLLATE NOCASE"),
+                   label_);
+    find.bindText(1, tableName);
+    if (!find.step())
+        throw TableError(label_ + QStringLiteral(": no such table: ") + tableName);
+    sqlTable_ = find.columnString(0);
+
+    Statement info(db_, QStringLiteral("SELECT name, type FROM pragma_table_info(?1)"), label_);
+    info.bindText(1, sqlTable_);
+    columns_.clear();
+    while (info.step()) columns_.push_back({info.columnString(0), info.columnString(1)});
+}
+
+void SharedFile::reloadIndexes() {
+    indexes_.clear();
+    Statement list(db_,
+                   QStringLiteral("SELECT name, \"unique\" FROM pragma_index_list(?1) WHERE "
+                                  "origin = 'c'"),
+                   label_);
+    list.bindText(1, sqlTable_);
+    while (list.step()) {
+        IndexInfo index;
+        index.name = list.columnString(0);
+        index.unique = list.columnInt(1) != 0;
+        Statement columns(db_,
+                          QStringLiteral("SELECT name, coll FROM pragma_index_xinfo(?1) WHERE "
+                                         "key = 1 ORDER BY seqno"),
+                          label_);
+        columns.bindText(1, index.name);
+        while (columns.step()) {
+            index.columns << columns.columnString(0);
+            index.collations << columns.columnString(1);
+        }
+        indexes_[index.name.toLower()] = index;
+    }
+}
+
+SharedFile::Lease SharedFile::statement(const QString& sql) {
+    auto it = statements_.find(sql);
+    if (it == statements_.end())
+        it = statements_.insert(sql, std::make_shared<Statement>(db_, sql, label_));
+    return Lease(**it);
+}
+
+void SharedFile::beginWrite() {
+    if (inTransaction_) return;
+    execute(db_, QStringLiteral("BEGIN IMMEDIATE"), label_);
+    inTransaction_ = true;
+    commitscheduler::schedule(this);
+}
+
+void SharedFile::commit() {
+    if (!inTransaction_) return;
+    execute(db_, QStringLiteral("COMMIT"), label_);
+    inTransaction_ = false;
+    commitscheduler::forget(this);
+}
+
+std::int64_t SharedFile::dataVersion() {
+    Lease version = statement(QStringLiteral("PRAGMA data_version"));
+    version->step();
+    return version->columnInt(0);
+}
+
+int SharedFile::recordCount() {
+    const std::int64_t version = dataVersion();
+    if (!count_ || version != countVersion_) {
+        Lease count = statement(QStringLiteral("SELECT count(*) FROM ") + sqlTable_);
+        count->step();
+        count_ = int(count->columnInt(0));
+        countVersion_ = version;
+    }
+    return *count_;
+}
+
+void SharedFile::countChanged(int delta) {
+    if (count_) *count_ += delta;
+}
+
+void commitAll() { commitscheduler::commitAll(); }
+
+}  // namespace tables
