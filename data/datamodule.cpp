@@ -62,6 +62,16 @@ tables::Table* TDataModule1::table(const QString& name) const {
     return nullptr;
 }
 
+void TDataModule1::addIndex(const catalogue::IndexSpec& index) {
+    table(index.table)->AddIndex(index.name, index.fields, tables::IndexOption::CaseInsensitive);
+}
+
+std::optional<catalogue::IndexSpec> TDataModule1::firstMissingIndex() const {
+    for (const catalogue::IndexSpec& index : catalogue::indexSpecs())
+        if (!table(index.table)->IndexPresent(index.name)) return index;
+    return std::nullopt;
+}
+
 void TDataModule1::DataModuleCreate() {
     Artista->Open();
     CD->Open();

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <optional>
+
+#include "data/catalogue.h"
 
 #include "platform/tables/datasource.h"
 #include "platform/tables/field.h"
@@ -19,6 +22,12 @@ public:
     void DataModuleCreate();
 
     tables::Table* table(const QString& name) const;
+
+    // Creates one of the fourteen indexes of the catalogue on its open table.
+    void addIndex(const catalogue::IndexSpec& index);
+    // The first index of the catalogue, in rebuild order, that is not present; none when all
+    // fourteen are. Raises for a table that is closed.
+    std::optional<catalogue::IndexSpec> firstMissingIndex() const;
 
     tables::Table* Artista;
     tables::Table* CD;
