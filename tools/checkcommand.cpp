@@ -1,7 +1,8 @@
 // check DIR: says whether each table file is one the program can open and use.
+#include <sqlite3.h>
+
 #include <QFileInfo>
 #include <QStringList>
-#include <sqlite3.h>
 
 #include "console.h"
 #include "data/catalogue.h"
@@ -20,7 +21,7 @@ constexpr int kBusyTimeoutMs = 200;
 constexpr int kIntegrityLinesShown = 5;
 
 class Connection {
-public:
+  public:
     Connection() = default;
     ~Connection() {
         if (db_) sqlite3_close(db_);
@@ -30,7 +31,7 @@ public:
     sqlite3** out() { return &db_; }
     sqlite3* get() const { return db_; }
 
-private:
+  private:
     sqlite3* db_ = nullptr;
 };
 
@@ -61,20 +62,22 @@ bool sameKeys(const std::vector<Key>& a, const std::vector<Key>& b) {
     return true;
 }
 
-const tables::FieldDef* findField(const catalogue::TableSpec& spec, const QString& name) {
-    for (const catalogue::FieldSpec& field : spec.fields)
+const tables::FieldDef* findField(const catalogue::TableSpec& table, const QString& name) {
+    for (const catalogue::FieldSpec& field : table.fields)
         if (field.def.name.compare(name, Qt::CaseInsensitive) == 0) return &field.def;
     return nullptr;
 }
 
 // The keys the catalogue asks for: text compared in the program's collation, dates binary.
-std::vector<Key> expectedKeys(const catalogue::TableSpec& spec, const catalogue::IndexSpec& index) {
+std::vector<Key> expectedKeys(const catalogue::TableSpec& table,
+                              const catalogue::IndexSpec& index) {
     std::vector<Key> keys;
     for (const QString& name : index.fields.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const tables::FieldDef* field = findField(spec, name.trimmed());
+        const tables::FieldDef* field = findField(table, name.trimmed());
         const bool date = field && field->type == tables::FieldType::Date;
-        keys.push_back({field ? field->name : name.trimmed(),
-                        date ? QStringLiteral("BINARY") : QString::fromLatin1(tables::kCollationName)});
+        keys.push_back(
+            {field ? field->name : name.trimmed(),
+             date ? QStringLiteral("BINARY") : QString::fromLatin1(tables::kCollationName)});
     }
     return keys;
 }
@@ -89,11 +92,12 @@ QString expectedType(const tables::FieldDef& field) {
 // Checks one table file, printing its summary line and its problems; returns how many
 // problems it found.
 class FileCheck {
-public:
-    FileCheck(const QDir& folder, const catalogue::TableSpec& spec) : folder_(folder), spec_(spec) {}
+  public:
+    FileCheck(const QDir& folder, const catalogue::TableSpec& table)
+        : folder_(folder), table_(table) {}
 
     int run() {
-        const QFileInfo file(tables::findTableFile(folder_, spec_.fileName));
+        const QFileInfo file(tables::findTableFile(folder_, table_.fileName));
         label_ = file.fileName();
         if (!file.exists()) {
             problem(QStringLiteral("missing file (none of that name, in any letter case, in %1)")
@@ -106,7 +110,9 @@ public:
         }
         if (sqlite3_open_v2(file.filePath().toUtf8().constData(), db_.out(), SQLITE_OPEN_READWRITE,
                             nullptr) != SQLITE_OK) {
-            sqliteProblem(QString::fromUtf8(db_.get() ? sqlite3_errmsg(db_.get()) : "out of memory"));
+            sqliteProblem(
+                label_ + QStringLiteral(": ") +
+                QString::fromUtf8(db_.get() ? sqlite3_errmsg(db_.get()) : "out of memory"));
             return problems_;
         }
         sqlite3_busy_timeout(db_.get(), kBusyTimeoutMs);
@@ -120,25 +126,29 @@ public:
 
         attempt([&] { checkIntegrity(); });
         if (!attempt([&] { checkTable(); }) || sqlTable_.isEmpty()) return problems_;
-        int records = 0;
+        std::optional<qint64> records;
         attempt([&] {
-            tables::Statement count(db_.get(),
-                                    QStringLiteral("SELECT count(*) FROM ") +
-                                        tables::quotedIdentifier(sqlTable_),
-                                    label_);
+            tables::Statement count(
+                db_.get(),
+                QStringLiteral("SELECT count(*) FROM ") + tables::quotedIdentifier(sqlTable_),
+                label_);
             count.step();
-            records = int(count.columnInt(0));
+            records = count.columnInt(0);
         });
         QStringList indexStates;
         attempt([&] { indexStates = checkIndexes(); });
 
-        QString line = label_ + QStringLiteral(": %1 record%2").arg(records).arg(records == 1 ? "" : "s");
-        if (!indexStates.isEmpty()) line += QStringLiteral("; indexes: ") + indexStates.join(QStringLiteral(", "));
+        QString line =
+            label_ + QStringLiteral(": ") +
+            (records ? QStringLiteral("%1 record%2").arg(*records).arg(*records == 1 ? "" : "s")
+                     : QStringLiteral("records not counted"));
+        if (!indexStates.isEmpty())
+            line += QStringLiteral("; indexes: ") + indexStates.join(QStringLiteral(", "));
         printOut(line);
         return problems_;
     }
 
-private:
+  private:
     void problem(const QString& what) {
         ++problems_;
         printErr(label_ + QStringLiteral(": ") + what);
@@ -185,19 +195,22 @@ private:
         QStringList shown;
         for (size_t i = 0; i < rows.size() && i < size_t(kIntegrityLinesShown); ++i)
             shown << rows[i].value(0);
-        QString text = QStringLiteral("integrity check failed: ") + shown.join(QStringLiteral("; "));
+        QString text =
+            QStringLiteral("integrity check failed: ") + shown.join(QStringLiteral("; "));
         if (rows.size() > size_t(kIntegrityLinesShown))
-            text += QStringLiteral(" (and %1 more)").arg(rows.size() - size_t(kIntegrityLinesShown));
+            text +=
+                QStringLiteral(" (and %1 more)").arg(rows.size() - size_t(kIntegrityLinesShown));
         problem(text);
     }
 
     // The table and its columns, matched without regard to letter case as the engine does.
     void checkTable() {
-        const auto found = query(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
-                                                "AND name = ?1 COLLATE NOCASE"),
-                                 spec_.name);
+        const auto found =
+            query(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
+                                 "AND name = ?1 COLLATE NOCASE"),
+                  table_.name);
         if (found.empty()) {
-            problem(QStringLiteral("no table %1 in the file").arg(spec_.name));
+            problem(QStringLiteral("no table %1 in the file").arg(table_.name));
             return;
         }
         sqlTable_ = found[0].value(0);
@@ -205,7 +218,7 @@ private:
         const auto columns =
             query(QStringLiteral("SELECT name, type FROM pragma_table_info(?1)"), sqlTable_);
         QStringList missing, wrongType, extra;
-        for (const catalogue::FieldSpec& field : spec_.fields) {
+        for (const catalogue::FieldSpec& field : table_.fields) {
             const QStringList* column = nullptr;
             for (const QStringList& c : columns)
                 if (c.value(0).compare(field.def.name, Qt::CaseInsensitive) == 0) column = &c;
@@ -218,12 +231,13 @@ private:
             }
         }
         for (const QStringList& c : columns)
-            if (!findField(spec_, c.value(0))) extra << c.value(0);
+            if (!findField(table_, c.value(0))) extra << c.value(0);
         if (!missing.isEmpty())
             problem(QStringLiteral("table %1 lacks the column(s) %2")
                         .arg(sqlTable_, missing.join(QStringLiteral(", "))));
         if (!wrongType.isEmpty())
-            problem(QStringLiteral("table %1: %2").arg(sqlTable_, wrongType.join(QStringLiteral("; "))));
+            problem(QStringLiteral("table %1: %2")
+                        .arg(sqlTable_, wrongType.join(QStringLiteral("; "))));
         if (!extra.isEmpty())
             problem(QStringLiteral("table %1 has unexpected column(s) %2")
                         .arg(sqlTable_, extra.join(QStringLiteral(", "))));
@@ -233,10 +247,11 @@ private:
     // program builds it; no problem) or present with a definition the engine would misuse.
     QStringList checkIndexes() {
         const auto list =
-            query(QStringLiteral("SELECT name, \"unique\", partial FROM pragma_index_list(?1)"), sqlTable_);
+            query(QStringLiteral("SELECT name, \"unique\", partial FROM pragma_index_list(?1)"),
+                  sqlTable_);
         QStringList states;
         for (const catalogue::IndexSpec& index : catalogue::indexSpecs()) {
-            if (index.table.compare(spec_.name, Qt::CaseInsensitive) != 0) continue;
+            if (index.table.compare(table_.name, Qt::CaseInsensitive) != 0) continue;
             const QStringList* row = nullptr;
             for (const QStringList& r : list)
                 if (r.value(0).compare(index.name, Qt::CaseInsensitive) == 0) row = &r;
@@ -249,13 +264,15 @@ private:
                  query(QStringLiteral("SELECT name, coll, desc FROM pragma_index_xinfo(?1) "
                                       "WHERE key = 1 ORDER BY seqno"),
                        row->value(0))) {
-                actual.push_back({key.value(0).isNull() ? QStringLiteral("<expression>") : key.value(0),
-                                  key.value(1), key.value(2) == QLatin1String("1")});
+                actual.push_back(
+                    {key.value(0).isNull() ? QStringLiteral("<expression>") : key.value(0),
+                     key.value(1), key.value(2) == QLatin1String("1")});
             }
-            const std::vector<Key> expected = expectedKeys(spec_, index);
+            const std::vector<Key> expected = expectedKeys(table_, index);
             QStringList wrong;
             if (!sameKeys(actual, expected))
-                wrong << QStringLiteral("keys (%1), expected (%2)").arg(describe(actual), describe(expected));
+                wrong << QStringLiteral("keys (%1), expected (%2)")
+                             .arg(describe(actual), describe(expected));
             // Equal keys are allowed and must all be covered: the program keeps every record.
             if (row->value(1) == QLatin1String("1")) wrong << QStringLiteral("unique");
             if (row->value(2) == QLatin1String("1")) wrong << QStringLiteral("partial");
@@ -271,7 +288,7 @@ private:
     }
 
     const QDir& folder_;
-    const catalogue::TableSpec& spec_;
+    const catalogue::TableSpec& table_;
     QString label_;
     QString sqlTable_;
     Connection db_;
@@ -284,8 +301,8 @@ int checkCommand(const QString& folderPath) {
     const std::optional<QDir> folder = existingFolder(folderPath);
     if (!folder) return kUsage;
     int problems = 0;
-    for (const catalogue::TableSpec& spec : catalogue::tableSpecs())
-        problems += FileCheck(*folder, spec).run();
+    for (const catalogue::TableSpec& table : catalogue::tableSpecs())
+        problems += FileCheck(*folder, table).run();
     if (problems == 0) {
         printOut(QStringLiteral("OK"));
         return kSuccess;

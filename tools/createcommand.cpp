@@ -34,11 +34,11 @@ int createCommand(const QString& folderPath) {
     // Every name is looked at before anything is made, so that a refusal leaves the folder as
     // it was.
     QStringList inTheWay;
-    for (const catalogue::TableSpec& spec : catalogue::tableSpecs()) {
-        if (const std::optional<QString> entry = entryInTheWay(*folder, spec.fileName)) {
-            inTheWay << (entry->compare(spec.fileName) == 0
+    for (const catalogue::TableSpec& table : catalogue::tableSpecs()) {
+        if (const std::optional<QString> entry = entryInTheWay(*folder, table.fileName)) {
+            inTheWay << (entry->compare(table.fileName) == 0
                              ? *entry
-                             : QStringLiteral("%1 (for %2)").arg(*entry, spec.fileName));
+                             : QStringLiteral("%1 (for %2)").arg(*entry, table.fileName));
         }
     }
     if (!inTheWay.isEmpty()) {
@@ -51,10 +51,10 @@ int createCommand(const QString& folderPath) {
     }
 
     QStringList created;
-    for (const catalogue::TableSpec& spec : catalogue::tableSpecs()) {
-        const QString path = folder->filePath(spec.fileName);
+    for (const catalogue::TableSpec& table : catalogue::tableSpecs()) {
+        const QString path = folder->filePath(table.fileName);
         try {
-            tables::createTableFile(path, spec.name, spec.fieldDefs());
+            tables::createTableFile(path, table.name, table.fieldDefs());
         } catch (const tables::TableError& error) {
             // All or nothing: the files this run made are empty, so taking them back loses
             // nothing and lets the next attempt start clean.
@@ -63,9 +63,10 @@ int createCommand(const QString& folderPath) {
                      QStringLiteral("; nothing was created"));
             return kProblems;
         }
-        created << spec.fileName;
+        created << table.fileName;
     }
-    for (const QString& name : created) printOut(QStringLiteral("created ") + folder->filePath(name));
+    for (const QString& name : created)
+        printOut(QStringLiteral("created ") + folder->filePath(name));
     return kSuccess;
 }
 

@@ -1,5 +1,7 @@
 // The table-files tool as a user runs it: a separate process on a folder, judged by its exit
 // status, its words and what it leaves on disk.
+#include <sqlite3.h>
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -7,7 +9,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
-#include <sqlite3.h>
 
 #include "data/catalogue.h"
 #include "data/datamodule.h"
@@ -52,13 +53,13 @@ QString report(const Result& result) {
 }
 
 QStringList entries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                  QDir::Name);
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 QStringList catalogueFileNames() {
     QStringList names;
-    for (const catalogue::TableSpec& spec : catalogue::tableSpecs()) names << spec.fileName;
+    for (const catalogue::TableSpec& table : catalogue::tableSpecs()) names << table.fileName;
     return names;
 }
 
@@ -82,13 +83,13 @@ void runSql(const QString& path, const QString& sql) {
 
 // The working directory for the engine's table objects, which find their files there.
 class WorkingDirectory {
-public:
+  public:
     explicit WorkingDirectory(const QString& path) : previous_(QDir::currentPath()) {
         QDir::setCurrent(path);
     }
     ~WorkingDirectory() { QDir::setCurrent(previous_); }
 
-private:
+  private:
     QString previous_;
 };
 
@@ -97,7 +98,7 @@ private:
 class TestTablesTool : public QObject {
     Q_OBJECT
 
-private:
+  private:
     // A folder with the four files made by the tool itself.
     bool createIn(const QString& folder) {
         const Result result = runTool({QStringLiteral("create"), folder});
@@ -112,8 +113,8 @@ private:
         TDataModule1 module;
         module.DataModuleCreate();
         for (const catalogue::IndexSpec& index : catalogue::indexSpecs())
-            module.table(index.table)->AddIndex(index.name, index.fields,
-                                                tables::IndexOption::CaseInsensitive);
+            module.table(index.table)
+                ->AddIndex(index.name, index.fields, tables::IndexOption::CaseInsensitive);
         for (const char* name : {"b", "É", "e", "a", "f"}) {
             module.Artista->Append();
             module.ArtistaArtista->SetAsString(QString::fromUtf8(name));
@@ -135,7 +136,7 @@ private:
         tables::commitAll();
     }
 
-private slots:
+  private slots:
     void createThenCheckFreshFolder();
     void checkFindsFilesInAnyLetterCase();
     void createRefusesWhenAFileExists_data();
@@ -167,26 +168,29 @@ void TestTablesTool::createThenCheckFreshFolder() {
     QVERIFY2(checked.exitCode == 0, qPrintable(report(checked)));
     QVERIFY2(checked.err.isEmpty(), qPrintable(report(checked)));
     QVERIFY2(checked.out.trimmed().endsWith(QLatin1String("\nOK")), qPrintable(report(checked)));
-    for (const catalogue::TableSpec& spec : catalogue::tableSpecs())
-        QVERIFY2(checked.out.contains(spec.fileName + QStringLiteral(": 0 records")),
+    for (const catalogue::TableSpec& table : catalogue::tableSpecs())
+        QVERIFY2(checked.out.contains(table.fileName + QStringLiteral(": 0 records")),
                  qPrintable(report(checked)));
     // A new folder has no secondary index yet; each is named as missing, none as a problem.
     for (const catalogue::IndexSpec& index : catalogue::indexSpecs())
         QVERIFY2(checked.out.contains(index.name + QStringLiteral(" missing")),
                  qPrintable(index.name));
-    QCOMPARE(checked.out.count(QLatin1String(" missing")), qsizetype(catalogue::indexSpecs().size()));
+    QCOMPARE(checked.out.count(QLatin1String(" missing")),
+             qsizetype(catalogue::indexSpecs().size()));
 }
 
 void TestTablesTool::checkFindsFilesInAnyLetterCase() {
     QTemporaryDir dir;
     QVERIFY(createIn(dir.path()));
-    QVERIFY(QFile::rename(dir.filePath(QStringLiteral("CD.db")), dir.filePath(QStringLiteral("cd.DB"))));
+    QVERIFY(QFile::rename(dir.filePath(QStringLiteral("CD.db")),
+                          dir.filePath(QStringLiteral("cd.DB"))));
     QVERIFY(QFile::rename(dir.filePath(QStringLiteral("Musica.db")),
                           dir.filePath(QStringLiteral("MUSICA.DB"))));
     const Result checked = runTool({QStringLiteral("check"), dir.path()});
     QVERIFY2(checked.exitCode == 0, qPrintable(report(checked)));
     QVERIFY2(checked.out.contains(QLatin1String("cd.DB: 0 records")), qPrintable(report(checked)));
-    QVERIFY2(checked.out.contains(QLatin1String("MUSICA.DB: 0 records")), qPrintable(report(checked)));
+    QVERIFY2(checked.out.contains(QLatin1String("MUSICA.DB: 0 records")),
+             qPrintable(report(checked)));
 }
 
 void TestTablesTool::createRefusesWhenAFileExists_data() {
@@ -233,10 +237,14 @@ void TestTablesTool::missingFolderIsRefused_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("pathIsAFile");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("create, no folder") << QStringLiteral("create") << false << QStringLiteral("does not exist");
-    QTest::newRow("check, no folder") << QStringLiteral("check") << false << QStringLiteral("does not exist");
-    QTest::newRow("create, a file") << QStringLiteral("create") << true << QStringLiteral("is not a folder");
-    QTest::newRow("check, a file") << QStringLiteral("check") << true << QStringLiteral("is not a folder");
+    QTest::newRow("create, no folder")
+        << QStringLiteral("create") << false << QStringLiteral("does not exist");
+    QTest::newRow("check, no folder")
+        << QStringLiteral("check") << false << QStringLiteral("does not exist");
+    QTest::newRow("create, a file")
+        << QStringLiteral("create") << true << QStringLiteral("is not a folder");
+    QTest::newRow("check, a file")
+        << QStringLiteral("check") << true << QStringLiteral("is not a folder");
 }
 
 void TestTablesTool::missingFolderIsRefused() {
@@ -254,7 +262,8 @@ void TestTablesTool::missingFolderIsRefused() {
     QVERIFY2(result.err.contains(path + QLatin1Char(' ') + expected), qPrintable(report(result)));
     // The folder is not made on the way.
     QCOMPARE(QFileInfo(path).isDir(), false);
-    QCOMPARE(entries(dir.path()), pathIsAFile ? QStringList{QStringLiteral("colecao")} : QStringList{});
+    QCOMPARE(entries(dir.path()),
+             pathIsAFile ? QStringList{QStringLiteral("colecao")} : QStringList{});
 }
 
 enum class Damage { Remove, WriteBytes, RunSql };
@@ -274,8 +283,8 @@ void TestTablesTool::checkReportsBrokenFile_data() {
         << QByteArray("Artista;Titulo\nChico Buarque;Construção\n")
         << QStringLiteral("Artista.DB: file is not a database");
     // SQLite takes an empty file for an empty database: what it lacks is the table.
-    QTest::newRow("empty file") << QStringLiteral("Artista.DB") << Damage::WriteBytes << QByteArray("")
-                                << QStringLiteral("Artista.DB: no table Artista");
+    QTest::newRow("empty file") << QStringLiteral("Artista.DB") << Damage::WriteBytes
+                                << QByteArray("") << QStringLiteral("Artista.DB: no table Artista");
     QTest::newRow("table under another name")
         << QStringLiteral("Retirada.DB") << Damage::RunSql
         << QByteArray("ALTER TABLE Retirada RENAME TO Emprestimo")
@@ -286,18 +295,22 @@ void TestTablesTool::checkReportsBrokenFile_data() {
         << QStringLiteral("Musica.db: table Musica lacks the column(s) Titulo");
     QTest::newRow("date column declared as text")
         << QStringLiteral("CD.db") << Damage::RunSql
-        << QByteArray("DROP TABLE CD; CREATE TABLE CD (Titulo VARCHAR(40), Aquisicao TEXT, "
-                      "Artista VARCHAR(40), Estilo VARCHAR(20), Retirada VARCHAR(1), Numero VARCHAR(3))")
+        << QByteArray(
+               "DROP TABLE CD; CREATE TABLE CD (Titulo VARCHAR(40), Aquisicao TEXT, "
+               "Artista VARCHAR(40), Estilo VARCHAR(20), Retirada VARCHAR(1), Numero VARCHAR(3))")
         << QStringLiteral("Aquisicao is TEXT, expected DATE");
     // An index built in binary order but declared in the program's collation: its entries are
     // out of order for every lookup, which only the integrity check can see.
     QTest::newRow("index out of order")
         << QStringLiteral("Artista.DB") << Damage::RunSql
-        << QByteArray("INSERT INTO Artista VALUES ('Zeca'), ('ana'), ('Bia'), ('caio'), ('Dora'), ('élcio');"
-                      "CREATE INDEX iartista ON Artista (Artista COLLATE BINARY);"
-                      "PRAGMA writable_schema = ON;"
-                      "UPDATE sqlite_master SET sql = 'CREATE INDEX iartista ON Artista (Artista COLLATE PTBR)'"
-                      " WHERE name = 'iartista';")
+        << QByteArray(
+               "INSERT INTO Artista VALUES ('Zeca'), ('ana'), ('Bia'), ('caio'), ('Dora'), "
+               "('élcio');"
+               "CREATE INDEX iartista ON Artista (Artista COLLATE BINARY);"
+               "PRAGMA writable_schema = ON;"
+               "UPDATE sqlite_master SET sql = 'CREATE INDEX iartista ON Artista (Artista COLLATE "
+               "PTBR)'"
+               " WHERE name = 'iartista';")
         << QStringLiteral("Artista.DB: integrity check failed");
 }
 
@@ -310,31 +323,33 @@ void TestTablesTool::checkReportsBrokenFile() {
     QVERIFY(createIn(dir.path()));
     const QString path = dir.filePath(file);
     switch (damage) {
-    case Damage::Remove:
-        QVERIFY(QFile::remove(path));
-        break;
-    case Damage::WriteBytes: {
-        QFile out(path);
-        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QCOMPARE(out.write(payload), payload.size());
-        break;
-    }
-    case Damage::RunSql:
-        runSql(path, QString::fromUtf8(payload));
-        break;
+        case Damage::Remove:
+            QVERIFY(QFile::remove(path));
+            break;
+        case Damage::WriteBytes: {
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QCOMPARE(out.write(payload), payload.size());
+            break;
+        }
+        case Damage::RunSql:
+            runSql(path, QString::fromUtf8(payload));
+            break;
     }
 
     const Result result = runTool({QStringLiteral("check"), dir.path()});
     QCOMPARE(result.exitCode, 1);
     QVERIFY2(result.err.contains(expected), qPrintable(report(result)));
     // The three sound files are not blamed.
-    QVERIFY2(result.err.trimmed().endsWith(QLatin1String("\n1 problem(s)")), qPrintable(report(result)));
+    QVERIFY2(result.err.trimmed().endsWith(QLatin1String("\n1 problem(s)")),
+             qPrintable(report(result)));
 }
 
 void TestTablesTool::checkReportsFileHeldByTheProgram_data() {
     QTest::addColumn<bool>("wholeProgram");
     QTest::addColumn<QStringList>("held");
-    QTest::newRow("another process holds one file") << false << QStringList{QStringLiteral("Artista.DB")};
+    QTest::newRow("another process holds one file")
+        << false << QStringList{QStringLiteral("Artista.DB")};
     QTest::newRow("the data module holds all four") << true << catalogueFileNames();
 }
 
@@ -355,14 +370,16 @@ void TestTablesTool::checkReportsFileHeldByTheProgram() {
     } else {
         holder.start(QStringLiteral(LOCK_HOLDER_PATH), {dir.filePath(held.first())});
         QVERIFY(holder.waitForStarted());
-        while (!holder.canReadLine()) QVERIFY2(holder.waitForReadyRead(10000), holder.readAllStandardError());
+        while (!holder.canReadLine())
+            QVERIFY2(holder.waitForReadyRead(10000), holder.readAllStandardError());
         QCOMPARE(holder.readLine().trimmed(), QByteArray("ready"));
     }
 
     const Result whileHeld = runTool({QStringLiteral("check"), dir.path()});
     QCOMPARE(whileHeld.exitCode, 1);
     for (const QString& name : held)
-        QVERIFY2(whileHeld.err.contains(name + QStringLiteral(": database is locked (is the program running?)")),
+        QVERIFY2(whileHeld.err.contains(
+                     name + QStringLiteral(": database is locked (is the program running?)")),
                  qPrintable(report(whileHeld)));
     QVERIFY2(whileHeld.err.contains(QStringLiteral("\n%1 problem(s)").arg(held.size())),
              qPrintable(report(whileHeld)));
@@ -387,11 +404,14 @@ void TestTablesTool::checkAcceptsTheProgramsIndexes() {
     const Result checked = runTool({QStringLiteral("check"), dir.path()});
     QVERIFY2(checked.exitCode == 0, qPrintable(report(checked)));
     QVERIFY2(!checked.out.contains(QLatin1String("missing")), qPrintable(report(checked)));
-    QCOMPARE(checked.out.count(QLatin1String(" present")), qsizetype(catalogue::indexSpecs().size()));
-    QVERIFY2(checked.out.contains(QLatin1String("Artista.DB: 5 records; indexes: iartista present\n")),
-             qPrintable(report(checked)));
-    QVERIFY2(checked.out.contains(QLatin1String("CD.db: 1 record; indexes: iartista present, "
-                                                "iartista_titulo present, ititulo present, inumero present\n")),
+    QCOMPARE(checked.out.count(QLatin1String(" present")),
+             qsizetype(catalogue::indexSpecs().size()));
+    QVERIFY2(
+        checked.out.contains(QLatin1String("Artista.DB: 5 records; indexes: iartista present\n")),
+        qPrintable(report(checked)));
+    QVERIFY2(checked.out.contains(
+                 QLatin1String("CD.db: 1 record; indexes: iartista present, "
+                               "iartista_titulo present, ititulo present, inumero present\n")),
              qPrintable(report(checked)));
 }
 
@@ -407,22 +427,26 @@ void TestTablesTool::stockShellNeedsTheExtension() {
     if (extension.endsWith(QLatin1String(".so"))) extension.chop(3);
     const QStringList load = {QStringLiteral("-cmd"), QStringLiteral(".load ") + extension};
     for (const QString& name : catalogueFileNames()) {
-        const Result result =
-            runProgram(shell, load + QStringList{dir.filePath(name), QStringLiteral("PRAGMA integrity_check")});
+        const Result result = runProgram(
+            shell,
+            load + QStringList{dir.filePath(name), QStringLiteral("PRAGMA integrity_check")});
         QVERIFY2(result.exitCode == 0 && result.out == QLatin1String("ok\n"),
                  qPrintable(name + QLatin1Char('\n') + report(result)));
     }
     // The shell orders as the program does: case ignored, accents not.
     const Result ordered = runProgram(
-        shell, load + QStringList{dir.filePath(QStringLiteral("Artista.DB")),
-                                  QStringLiteral("SELECT Artista FROM Artista ORDER BY Artista COLLATE PTBR")});
+        shell,
+        load + QStringList{
+                   dir.filePath(QStringLiteral("Artista.DB")),
+                   QStringLiteral("SELECT Artista FROM Artista ORDER BY Artista COLLATE PTBR")});
     QCOMPARE(ordered.out, QStringLiteral("a\nb\ne\nÉ\nf\n"));
 
-    const Result without = runProgram(
-        shell, {dir.filePath(QStringLiteral("Artista.DB")),
-                QStringLiteral("SELECT * FROM Artista ORDER BY Artista COLLATE PTBR")});
+    const Result without =
+        runProgram(shell, {dir.filePath(QStringLiteral("Artista.DB")),
+                           QStringLiteral("SELECT * FROM Artista ORDER BY Artista COLLATE PTBR")});
     QVERIFY2(without.exitCode != 0, qPrintable(report(without)));
-    QVERIFY2(without.err.contains(QLatin1String("no such collation sequence")), qPrintable(report(without)));
+    QVERIFY2(without.err.contains(QLatin1String("no such collation sequence")),
+             qPrintable(report(without)));
 }
 
 void TestTablesTool::checkJudgesIndexDefinitions_data() {
@@ -433,36 +457,43 @@ void TestTablesTool::checkJudgesIndexDefinitions_data() {
     QTest::addColumn<bool>("wrong");
     QTest::newRow("as the program makes it, name in another letter case")
         << QStringLiteral("CD.db") << QStringLiteral("IArtista_Titulo")
-        << QStringLiteral("CREATE INDEX IArtista_Titulo ON CD (artista COLLATE ptbr, titulo COLLATE PTBR)")
+        << QStringLiteral(
+               "CREATE INDEX IArtista_Titulo ON CD (artista COLLATE ptbr, titulo COLLATE PTBR)")
         << false;
     QTest::newRow("date key in binary order")
         << QStringLiteral("Retirada.DB") << QStringLiteral("idata_entrega")
         << QStringLiteral("CREATE INDEX idata_entrega ON Retirada (Data_Entrega)") << false;
     QTest::newRow("text key in binary order")
-        << QStringLiteral("Artista.DB") << QStringLiteral("iartista") << QStringLiteral("CREATE INDEX iartista ON Artista (Artista)")
-        << true;
+        << QStringLiteral("Artista.DB") << QStringLiteral("iartista")
+        << QStringLiteral("CREATE INDEX iartista ON Artista (Artista)") << true;
     QTest::newRow("date key in the program's collation")
         << QStringLiteral("Retirada.DB") << QStringLiteral("idata_entrega")
-        << QStringLiteral("CREATE INDEX idata_entrega ON Retirada (Data_Entrega COLLATE PTBR)") << true;
-    QTest::newRow("another column")
-        << QStringLiteral("CD.db") << QStringLiteral("ititulo") << QStringLiteral("CREATE INDEX ititulo ON CD (Artista COLLATE PTBR)")
+        << QStringLiteral("CREATE INDEX idata_entrega ON Retirada (Data_Entrega COLLATE PTBR)")
         << true;
+    QTest::newRow("another column")
+        << QStringLiteral("CD.db") << QStringLiteral("ititulo")
+        << QStringLiteral("CREATE INDEX ititulo ON CD (Artista COLLATE PTBR)") << true;
     QTest::newRow("one key column too many")
         << QStringLiteral("CD.db") << QStringLiteral("iartista")
-        << QStringLiteral("CREATE INDEX iartista ON CD (Artista COLLATE PTBR, Titulo COLLATE PTBR)") << true;
+        << QStringLiteral("CREATE INDEX iartista ON CD (Artista COLLATE PTBR, Titulo COLLATE PTBR)")
+        << true;
     QTest::newRow("key columns in the wrong order")
         << QStringLiteral("Musica.db") << QStringLiteral("iartistatitulo")
-        << QStringLiteral("CREATE INDEX iartistatitulo ON Musica (Titulo COLLATE PTBR, Artista COLLATE PTBR)")
+        << QStringLiteral(
+               "CREATE INDEX iartistatitulo ON Musica (Titulo COLLATE PTBR, Artista COLLATE PTBR)")
         << true;
-    QTest::newRow("descending")
-        << QStringLiteral("Musica.db") << QStringLiteral("imusica") << QStringLiteral("CREATE INDEX imusica ON Musica (Musica COLLATE PTBR DESC)")
-        << true;
-    QTest::newRow("unique")
-        << QStringLiteral("Artista.DB") << QStringLiteral("iartista")
-        << QStringLiteral("CREATE UNIQUE INDEX iartista ON Artista (Artista COLLATE PTBR)") << true;
+    QTest::newRow("descending") << QStringLiteral("Musica.db") << QStringLiteral("imusica")
+                                << QStringLiteral(
+                                       "CREATE INDEX imusica ON Musica (Musica COLLATE PTBR DESC)")
+                                << true;
+    QTest::newRow("unique") << QStringLiteral("Artista.DB") << QStringLiteral("iartista")
+                            << QStringLiteral(
+                                   "CREATE UNIQUE INDEX iartista ON Artista (Artista COLLATE PTBR)")
+                            << true;
     QTest::newRow("partial")
         << QStringLiteral("Musica.db") << QStringLiteral("imusica")
-        << QStringLiteral("CREATE INDEX imusica ON Musica (Musica COLLATE PTBR) WHERE Musica <> ''") << true;
+        << QStringLiteral("CREATE INDEX imusica ON Musica (Musica COLLATE PTBR) WHERE Musica <> ''")
+        << true;
     QTest::newRow("expression")
         << QStringLiteral("Artista.DB") << QStringLiteral("iartista")
         << QStringLiteral("CREATE INDEX iartista ON Artista (lower(Artista) COLLATE PTBR)") << true;
@@ -483,7 +514,8 @@ void TestTablesTool::checkJudgesIndexDefinitions() {
         QVERIFY2(result.err.contains(file + QStringLiteral(": index ") + index +
                                      QStringLiteral(" has a wrong definition")),
                  qPrintable(report(result)));
-        QVERIFY2(result.err.trimmed().endsWith(QLatin1String("\n1 problem(s)")), qPrintable(report(result)));
+        QVERIFY2(result.err.trimmed().endsWith(QLatin1String("\n1 problem(s)")),
+                 qPrintable(report(result)));
     } else {
         QVERIFY2(result.exitCode == 0, qPrintable(report(result)));
         QVERIFY2(result.out.contains(index.toLower() + QStringLiteral(" present")),
@@ -498,8 +530,8 @@ void TestTablesTool::usage_data() {
     QTest::newRow("no arguments") << QStringList{} << 0 << true;
     QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << 0 << true;
     QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << 0 << true;
-    QTest::newRow("unknown command") << QStringList{QStringLiteral("repair"), QStringLiteral("/tmp")} << 2
-                                     << false;
+    QTest::newRow("unknown command")
+        << QStringList{QStringLiteral("repair"), QStringLiteral("/tmp")} << 2 << false;
     QTest::newRow("no folder") << QStringList{QStringLiteral("check")} << 2 << false;
     QTest::newRow("two folders") << QStringList{QStringLiteral("create"), QStringLiteral("a"),
                                                 QStringLiteral("b")}
@@ -513,7 +545,8 @@ void TestTablesTool::usage() {
     const Result result = runTool(arguments);
     QCOMPARE(result.exitCode, exitCode);
     const QString& text = onStdout ? result.out : result.err;
-    QVERIFY2(text.contains(QLatin1String("Usage: sonorelo-tables COMMAND DIR")), qPrintable(report(result)));
+    QVERIFY2(text.contains(QLatin1String("Usage: sonorelo-tables COMMAND DIR")),
+             qPrintable(report(result)));
     QVERIFY2((onStdout ? result.err : result.out).isEmpty(), qPrintable(report(result)));
 }
 
