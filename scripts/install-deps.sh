@@ -9,6 +9,7 @@ packages=(
   sqlite3                          # the stock shell: the tests check the files with it
   fonts-liberation2                # Arial for the printed listings
   qt6-translations-l10n            # standard dialogs in Portuguese
+  qt6-svg-dev                      # the SVG icons of the tool bar and buttons
   xvfb poppler-utils               # screenshots of the windows, pages of the printed PDFs
 )
 missing=()

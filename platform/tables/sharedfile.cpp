@@ -149,7 +149,7 @@ std::int64_t SharedFile::dataVersion() {
 int SharedFile::recordCount() {
     const std::int64_t version = dataVersion();
     if (!count_ || version != countVersion_) {
-        Lease count = statement(QStringLiteral("SELECT count(*) FROM ") + sqlTable_);
+        Lease count = statement(QStringLiteral("SELECT count(*) FROM ") + quotedIdentifier(sqlTable_));
         count->step();
         count_ = int(count->columnInt(0));
         countVersion_ = version;

@@ -1,5 +1,6 @@
 #include "tablefile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 #include <sqlite3.h>
@@ -13,7 +14,8 @@ QString findTableFile(const QDir& dir, const QString& name) {
     const QFileInfo given(dir, name);
     if (given.exists()) return given.absoluteFilePath();
     const QDir folder = given.absoluteDir();
-    for (const QString& entry : folder.entryList(QDir::Files | QDir::Hidden))
+    for (const QString& entry :
+         folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
         if (entry.compare(given.fileName(), Qt::CaseInsensitive) == 0)
             return folder.absoluteFilePath(entry);
     return given.absoluteFilePath();
@@ -40,22 +42,26 @@ QString createTableSql(const QString& tableName, const std::vector<FieldDef>& fi
 void createTableFile(const QString& path, const QString& tableName,
                      const std::vector<FieldDef>& fields) {
     const QString label = QFileInfo(path).fileName();
-    if (QFileInfo::exists(path)) throw TableError(label + QStringLiteral(": the file exists"));
+    const QFileInfo info(path);
+    if (QFileInfo(findTableFile(info.absoluteDir(), info.fileName())).exists())
+        throw TableError(label + QStringLiteral(": the file exists"));
+    // Made new and empty first: a file that appears meanwhile is never overwritten.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        throw TableError(label + QStringLiteral(": ") + file.errorString());
+    file.close();
     sqlite3* db = nullptr;
-    // EXCLUSIVE creation: a file that appears meanwhile is not overwritten either.
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXCLUSIVE,
-                                   nullptr);
-    if (rc != SQLITE_OK) {
-        const QString text = QString::fromUtf8(db ? sqlite3_errmsg(db) : "out of memory");
-        sqlite3_close(db);
-        throw TableError(label + QStringLiteral(": ") + text);
-    }
+    const int rc =
+        sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     try {
+        if (rc != SQLITE_OK) raiseSqliteError(db, label);
         execute(db, QStringLiteral("PRAGMA journal_mode=WAL"), label);
         execute(db, createTableSql(tableName, fields), label);
     } catch (...) {
         sqlite3_close(db);
+        QFile::remove(path);
+        QFile::remove(path + QStringLiteral("-wal"));
+        QFile::remove(path + QStringLiteral("-shm"));
         throw;
     }
     sqlite3_close(db);
