@@ -37,8 +37,22 @@ OrderedQuery CursorSql::first(bool descending) const {
     return {select({}, orderBy(0, descending)), {}, false};
 }
 
-std::vector<OrderedQuery> CursorSql::continuation(bool forward,
-                                                  const std::vector<bool>& keyIsNull) const {
+const std::vector<OrderedQuery>& CursorSql::continuation(bool forward,
+                                                         const std::vector<bool>& keyIsNull) const {
+    auto& cache = forward ? forward_ : backward_;
+    auto it = cache.find(keyIsNull);
+    if (it == cache.end()) it = cache.emplace(keyIsNull, buildContinuation(forward, keyIsNull)).first;
+    return it->second;
+}
+
+const OrderedQuery& CursorSql::findKey(const std::vector<bool>& keyIsNull) const {
+    auto it = findKey_.find(keyIsNull);
+    if (it == findKey_.end()) it = findKey_.emplace(keyIsNull, buildFindKey(keyIsNull)).first;
+    return it->second;
+}
+
+std::vector<OrderedQuery> CursorSql::buildContinuation(bool forward,
+                                                       const std::vector<bool>& keyIsNull) const {
     std::vector<OrderedQuery> branches;
     const size_t n = keys_.size();
 
@@ -90,7 +104,7 @@ std::vector<OrderedQuery> CursorSql::continuation(bool forward,
     return branches;
 }
 
-OrderedQuery CursorSql::findKey(const std::vector<bool>& keyIsNull) const {
+OrderedQuery CursorSql::buildFindKey(const std::vector<bool>& keyIsNull) const {
     OrderedQuery query;
     QStringList where;
     for (size_t level = 0; level < keyIsNull.size(); ++level) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <map>
 #include <vector>
 
 namespace tables {
@@ -34,9 +35,9 @@ public:
     OrderedQuery first(bool descending) const;
     // The branches of "rows after" (forward) or "rows before" (backward) a position whose key
     // values are NULL where `keyIsNull` says so.
-    std::vector<OrderedQuery> continuation(bool forward, const std::vector<bool>& keyIsNull) const;
+    const std::vector<OrderedQuery>& continuation(bool forward, const std::vector<bool>& keyIsNull) const;
     // The first row in the order whose first `count` keys equal the given values.
-    OrderedQuery findKey(const std::vector<bool>& keyIsNull) const;
+    const OrderedQuery& findKey(const std::vector<bool>& keyIsNull) const;
 
     const std::vector<KeyColumn>& keys() const { return keys_; }
 
@@ -44,6 +45,13 @@ private:
     QString orderBy(size_t fromLevel, bool descending) const;
     QString compared(size_t level) const;  // "?" with the level's collation
     QString select(const QString& where, const QString& order) const;
+
+    // Built once for each direction and pattern of NULL keys.
+    mutable std::map<std::vector<bool>, std::vector<OrderedQuery>> forward_, backward_;
+    mutable std::map<std::vector<bool>, OrderedQuery> findKey_;
+
+    std::vector<OrderedQuery> buildContinuation(bool forward, const std::vector<bool>& keyIsNull) const;
+    OrderedQuery buildFindKey(const std::vector<bool>& keyIsNull) const;
 
     QString table_;
     QString selectList_;

@@ -98,24 +98,17 @@ void SharedFile::loadSchema(const QString& tableName) {
 void SharedFile::reloadIndexes() {
     indexes_.clear();
     Statement list(db_,
-                   QStringLiteral("SELECT name, \"unique\" FROM pragma_index_list(?1) WHERE "
-                                  "origin = 'c'"),
+                   QStringLiteral("SELECT il.name, il.\"unique\", ix.name, ix.coll "
+                                  "FROM pragma_index_list(?1) AS il, pragma_index_xinfo(il.name) AS ix "
+                                  "WHERE il.origin = 'c' AND ix.key = 1 ORDER BY il.name, ix.seqno"),
                    label_);
     list.bindText(1, sqlTable_);
     while (list.step()) {
-        IndexInfo index;
+        IndexInfo& index = indexes_[list.columnString(0).toLower()];
         index.name = list.columnString(0);
         index.unique = list.columnInt(1) != 0;
-        Statement columns(db_,
-                          QStringLiteral("SELECT name, coll FROM pragma_index_xinfo(?1) WHERE "
-                                         "key = 1 ORDER BY seqno"),
-                          label_);
-        columns.bindText(1, index.name);
-        while (columns.step()) {
-            index.columns << columns.columnString(0);
-            index.collations << columns.columnString(1);
-        }
-        indexes_[index.name.toLower()] = index;
+        index.columns << list.columnString(2);
+        index.collations << list.columnString(3);
     }
 }
 

@@ -201,13 +201,15 @@ bool Table::FindKey(const QStringList& values) {
         nulls.push_back(isNull);
     }
 
+    // The record found and the one after it: a search is often followed by no step or one,
+    // and a longer walk reads its own batches from there.
     ReadAhead found;
     found.generation = file_->generation();
-    loadRows(cursor_->findKey(nulls), keys, 0, kFirstBatch + 1, found);
+    loadRows(cursor_->findKey(nulls), keys, 0, 2, found);
     if (found.rows() == 0) return false;
     // The rows found are consecutive in the order: they serve as the read-ahead.
     ahead_ = std::move(found);
-    aheadLimit_ = kFirstBatch;
+    aheadLimit_ = 0;
     landOnFirstOf(ahead_);
     notifyDataSetChanged();
     return true;
