@@ -80,19 +80,19 @@ void SharedFile::addExclusiveUser() {
 }
 
 void SharedFile::loadSchema(const QString& tableName) {
-    Statement find(db_,
-                   QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND "
-                                  "name = ?1 COLLATE NOCASE"),
+    Statement info(db_,
+                   QStringLiteral("SELECT m.name, p.name, p.type FROM sqlite_master AS m, "
+                                  "pragma_table_info(m.name) AS p WHERE m.type = 'table' AND "
+                                  "m.name = ?1 COLLATE NOCASE ORDER BY p.cid"),
                    label_);
-    find.bindText(1, tableName);
-    if (!find.step())
-        throw TableError(label_ + QStringLiteral(": no such table: ") + tableName);
-    sqlTable_ = find.columnString(0);
-
-    Statement info(db_, QStringLiteral("SELECT name, type FROM pragma_table_info(?1)"), label_);
-    info.bindText(1, sqlTable_);
+    info.bindText(1, tableName);
     columns_.clear();
-    while (info.step()) columns_.push_back({info.columnString(0), info.columnString(1)});
+    while (info.step()) {
+        sqlTable_ = info.columnString(0);
+        columns_.push_back({info.columnString(1), info.columnString(2)});
+    }
+    if (columns_.empty())
+        throw TableError(label_ + QStringLiteral(": no such table: ") + tableName);
 }
 
 void SharedFile::reloadIndexes() {

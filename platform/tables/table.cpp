@@ -119,7 +119,8 @@ void Table::Open() {
         throw;
     }
     state_ = TableState::Browse;
-    First();
+    // On the first record; a walk that follows reads its own batches.
+    goFirst(2);
     notifyStateChanged();
 }
 

@@ -130,6 +130,7 @@ private:
     std::vector<bool> keyNulls(const RawRow& row) const;
     std::vector<std::string> keyValues(const RawRow& row) const;
     void landOnFirstOf(ReadAhead& rows);
+    void goFirst(size_t rows);
     void becomeEmpty();
 
     // Writing.

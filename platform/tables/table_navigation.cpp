@@ -107,10 +107,14 @@ void Table::becomeEmpty() {
 void Table::First() {
     checkActive();
     settle();
+    goFirst(kFirstBatch + 1);
+}
+
+void Table::goFirst(size_t rows) {
     ahead_.clear();
     ahead_.generation = file_->generation();
-    aheadLimit_ = kFirstBatch;
-    loadRows(cursor_->first(false), {}, 0, kFirstBatch + 1, ahead_);
+    aheadLimit_ = rows - 1 >= kFirstBatch ? rows - 1 : 0;
+    loadRows(cursor_->first(false), {}, 0, rows, ahead_);
     if (ahead_.rows() == 0) {
         becomeEmpty();
     } else {
