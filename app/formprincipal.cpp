@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "about/sobreform.h"

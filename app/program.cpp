@@ -12,6 +12,7 @@
 #include "platform/controls/errorhook.h"
 #include "platform/help/helpviewer.h"
 #include "platform/tables/commitscheduler.h"
+#include "platform/tables/tableerror.h"
 #include "resources/icons.h"
 
 namespace Program {

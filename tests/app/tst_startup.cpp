@@ -32,7 +32,8 @@ void Startup::creationOrder() {
 void Startup::firstStartBuildsTheIndexes() {
     CollectionFolder folder;
     {
-        RunningProgram program;
+        RunningProgram program(false);
+        Program::showMainForm();
         QVERIFY(RunningProgram::child<Tindexaform>());
         QVERIFY(FormPrincipal->Manuteno1->isEnabled());  // not disabled on this path
         QVERIFY(waitUntil([] { return RunningProgram::children().isEmpty(); }));
@@ -57,7 +58,8 @@ void Startup::oneMissingIndexRebuildsAll() {
         QCOMPARE(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
         sqlite3_close(db);
     }
-    RunningProgram program;
+    RunningProgram program(false);
+    Program::showMainForm();
     auto* rebuild = RunningProgram::child<Tindexaform>();
     QVERIFY(rebuild);
     QSignalSpy steps(rebuild->findChild<QProgressBar*>(QStringLiteral("ProgressBar1")), &QProgressBar::valueChanged);
