@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "bench/collectionfiles.h"
+#include "bench/figures.h"
 #include "bench/names.h"
 #include "bench/rawsqlite.h"
 #include "data/catalogue.h"
@@ -37,32 +38,11 @@ constexpr int kSearches = 1000;
 constexpr int kWarmUpSearches = 100;
 constexpr int kAppends = 1000;
 
-using Clock = std::chrono::steady_clock;
-
-double msSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
-// Two decimals; more for what takes well under a tenth of a millisecond.
-QString formatMs(double ms) { return QString::number(ms, 'f', ms >= 0.1 ? 2 : 4); }
-
-void report(const char* name, double ours, double baseline) {
-    std::printf("%s: ours %s ms, baseline %s ms, ratio %.2f\n", name, qPrintable(formatMs(ours)),
-                qPrintable(formatMs(baseline)), baseline > 0 ? ours / baseline : 0.0);
-    std::fflush(stdout);
-}
-
-void note(const QString& text) {
-    std::fprintf(stderr, "%s\n", qPrintable(text));
-    std::fflush(stderr);
-}
+using figures::Clock;
+using figures::median;
+using figures::msSince;
+using figures::note;
+using figures::report;
 
 const catalogue::TableSpec& tableNamed(const char* name) {
     return catalogue::tableSpec(QLatin1String(name));
