@@ -172,7 +172,8 @@ void Table::buildStatements() {
 void Table::Close() {
     if (!Active()) return;
     // Closing does not settle: an edit or insert still pending is lost. What was posted is
-    // committed now.
+    // committed now, when no other table object of this program has the file open (one that
+    // has goes on gathering its writes until the event loop waits).
     state_ = TableState::Inactive;
     editValues_.clear();
     editNulls_.clear();
@@ -183,7 +184,7 @@ void Table::Close() {
     cursor_.reset();
     if (exclusive_) file_->releaseExclusiveUser();
     try {
-        file_->commit();
+        if (file_.use_count() == 1) file_->commit();
     } catch (...) {
         file_.reset();
         throw;

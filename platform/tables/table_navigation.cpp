@@ -134,7 +134,11 @@ void Table::Next() {
     if (ahead_.generation != file_->generation()) aheadLimit_ = 0;  // stale: start small again
     if (ahead_.generation != file_->generation() || ahead_.next >= ahead_.rows()) {
         if (!readAhead()) {
-            eof_ = true;
+            // Controls that show the ends (a navigator) learn that the end was reached.
+            if (!eof_) {
+                eof_ = true;
+                notifyDataSetChanged();
+            }
             return;
         }
     }
@@ -148,7 +152,10 @@ void Table::Prior() {
     settle();
     RawRow row;
     if (!hasCurrent_ || !readBackward(row)) {
-        bof_ = true;
+        if (!bof_) {
+            bof_ = true;
+            notifyDataSetChanged();
+        }
         return;
     }
     current_ = std::move(row);
