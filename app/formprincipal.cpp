@@ -229,7 +229,7 @@ void TFormPrincipal::FormShow() {
     // The start-up index check: the first index of the catalogue found missing opens the
     // rebuild, which adds all fourteen. A table that could not be opened has been reported
     // already and is left out.
-    for (const catalogue::IndexSpec& index : catalogue::indexSpecs()) {
+    for (const catalogue::IndexEntry& index : catalogue::indexEntries()) {
         tables::Table* table = DataModule1 ? DataModule1->table(index.table) : nullptr;
         if (!table || !table->Active() || table->IndexPresent(index.name)) continue;
         auto* form = new Tindexaform;

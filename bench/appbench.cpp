@@ -207,21 +207,21 @@ void runUntilGone(MaintenanceWindow* form, const BoxWatcher& watcher) {
 // The four table files with no record and the fourteen indexes, as a new installation has them
 // after its first start.
 void makeEmptyCollection(const QDir& dir) {
-    for (const catalogue::TableSpec& table : catalogue::tableSpecs()) {
+    for (const catalogue::TableEntry& table : catalogue::tableEntries()) {
         const QString path = dir.filePath(table.fileName);
         tables::createTableFile(path, table.name, table.fieldDefs());
         rawsql::Db db(path);
-        for (const catalogue::IndexSpec& index : catalogue::indexSpecs())
+        for (const catalogue::IndexEntry& index : catalogue::indexEntries())
             if (index.table == table.name) db.exec(collectionfiles::createIndexSql(index));
     }
 }
 
 // Drops the fourteen indexes of the copy in `dir`, committed.
 void dropIndexes(const QDir& dir) {
-    for (const catalogue::TableSpec& table : catalogue::tableSpecs()) {
+    for (const catalogue::TableEntry& table : catalogue::tableEntries()) {
         rawsql::Db db(collectionfiles::tablePath(dir, table));
         db.programPragmas();
-        for (const catalogue::IndexSpec& index : catalogue::indexSpecs())
+        for (const catalogue::IndexEntry& index : catalogue::indexEntries())
             if (index.table == table.name)
                 db.exec(QStringLiteral("DROP INDEX IF EXISTS ") +
                         tables::quotedIdentifier(index.name));
@@ -231,7 +231,7 @@ void dropIndexes(const QDir& dir) {
 // The CREATE INDEX statements of a folder's files, index by index.
 std::map<QString, QString> indexSql(const QDir& dir) {
     std::map<QString, QString> result;
-    for (const catalogue::TableSpec& table : catalogue::tableSpecs()) {
+    for (const catalogue::TableEntry& table : catalogue::tableEntries()) {
         rawsql::Db db(collectionfiles::tablePath(dir, table));
         rawsql::Stmt list(db, "SELECT name, sql FROM sqlite_master WHERE type = 'index'");
         while (list.step())
@@ -245,7 +245,7 @@ std::map<QString, QString> indexSql(const QDir& dir) {
 // The number of records of each table, in the order of the catalogue.
 std::vector<std::int64_t> recordCounts(const QDir& dir) {
     std::vector<std::int64_t> counts;
-    for (const catalogue::TableSpec& table : catalogue::tableSpecs()) {
+    for (const catalogue::TableEntry& table : catalogue::tableEntries()) {
         rawsql::Db db(collectionfiles::tablePath(dir, table));
         rawsql::Stmt count(db, QStringLiteral("SELECT count(*) FROM ") +
                                    tables::quotedIdentifier(table.name));
@@ -264,7 +264,7 @@ std::int64_t total(const std::vector<std::int64_t>& counts) {
 // schema read that takes the lock.
 std::map<QString, std::unique_ptr<rawsql::Db>> openBaseline(const QDir& dir) {
     std::map<QString, std::unique_ptr<rawsql::Db>> dbs;
-    for (const catalogue::TableSpec& table : catalogue::tableSpecs()) {
+    for (const catalogue::TableEntry& table : catalogue::tableEntries()) {
         auto db = std::make_unique<rawsql::Db>(collectionfiles::tablePath(dir, table));
         db->programPragmas();
         db->readSchema();
@@ -331,7 +331,7 @@ void Bench::removeCopy(const QDir& dir) { QDir(dir).removeRecursively(); }
 
 void Bench::run() {
     const QStringList present = collectionfiles::presentTableFiles(options_.collection);
-    if (present.size() != int(catalogue::tableSpecs().size()))
+    if (present.size() != int(catalogue::tableEntries().size()))
         failWith(options_.collection.absolutePath() +
                  QStringLiteral(" does not hold the four table files; make it with "
                                 "sonorelo-generate"));
@@ -389,7 +389,7 @@ void Bench::indexRebuild() {
     const QDir oursDir = copyOfCollection(QStringLiteral("index-ours"));
     const QDir baselineDir = copyOfCollection(QStringLiteral("index-baseline"));
     std::vector<QString> createSql;
-    for (const catalogue::IndexSpec& index : catalogue::indexSpecs())
+    for (const catalogue::IndexEntry& index : catalogue::indexEntries())
         createSql.push_back(collectionfiles::createIndexSql(index));
 
     double peakMb = -1;
@@ -420,7 +420,7 @@ void Bench::indexRebuild() {
         const Clock::time_point start = Clock::now();
         std::map<QString, bool> begun;
         for (size_t i = 0; i < createSql.size(); ++i) {
-            const catalogue::IndexSpec& index = catalogue::indexSpecs()[i];
+            const catalogue::IndexEntry& index = catalogue::indexEntries()[i];
             rawsql::Db& db = *dbs.at(index.table);
             if (!begun[index.table]) {
                 db.exec("BEGIN IMMEDIATE");
@@ -491,7 +491,7 @@ void Bench::reinitialise() {
     {
         auto dbs = openBaseline(baselineDir);
         const Clock::time_point start = Clock::now();
-        for (const catalogue::TableSpec& table : catalogue::tableSpecs()) {
+        for (const catalogue::TableEntry& table : catalogue::tableEntries()) {
             rawsql::Db& db = *dbs.at(table.name);
             const QString name = tables::quotedIdentifier(table.name);
             db.exec("BEGIN IMMEDIATE");

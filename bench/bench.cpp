@@ -44,8 +44,8 @@ using figures::msSince;
 using figures::note;
 using figures::report;
 
-const catalogue::TableSpec& tableNamed(const char* name) {
-    return catalogue::tableSpec(QLatin1String(name));
+const catalogue::TableEntry& tableNamed(const char* name) {
+    return catalogue::tableEntry(QLatin1String(name));
 }
 
 // The engine finds table files in the working directory, as the program does.
@@ -64,28 +64,28 @@ class InFolder {
 };
 
 // A table object as the data module makes it: exclusive, with its persistent fields.
-std::unique_ptr<tables::Table> makeTable(const catalogue::TableSpec& table) {
+std::unique_ptr<tables::Table> makeTable(const catalogue::TableEntry& table) {
     auto object = std::make_unique<tables::Table>();
     object->setObjectName(table.name);
     object->SetTableName(table.fileName);
     object->SetExclusive(true);
-    for (const catalogue::FieldSpec& field : table.fields)
+    for (const catalogue::FieldEntry& field : table.fields)
         object->AddField(field.def, field.objectName);
     return object;
 }
 
 // A baseline connection as the engine opens one: the collation, the same pragmas, the schema
 // read that takes the lock.
-std::unique_ptr<rawsql::Db> openBaseline(const QDir& dir, const catalogue::TableSpec& table) {
+std::unique_ptr<rawsql::Db> openBaseline(const QDir& dir, const catalogue::TableEntry& table) {
     auto db = std::make_unique<rawsql::Db>(collectionfiles::tablePath(dir, table));
     db->programPragmas();
     db->readSchema();
     return db;
 }
 
-QString selectAllColumns(const catalogue::TableSpec& table) {
+QString selectAllColumns(const catalogue::TableEntry& table) {
     QStringList columns;
-    for (const catalogue::FieldSpec& field : table.fields)
+    for (const catalogue::FieldEntry& field : table.fields)
         columns << tables::quotedIdentifier(field.def.name);
     return columns.join(QStringLiteral(", ")) + QStringLiteral(", rowid");
 }
@@ -167,7 +167,7 @@ QDir Bench::scratch(const QString& name) {
 
 // Existing keys, taken from random rows of the collection.
 void Bench::pickKeys() {
-    const auto pick = [&](const catalogue::TableSpec& table, const char* columns, int count,
+    const auto pick = [&](const catalogue::TableEntry& table, const char* columns, int count,
                           std::vector<QStringList>& into) {
         rawsql::Db db(collectionfiles::tablePath(options_.collection, table));
         rawsql::Stmt last(
@@ -199,7 +199,7 @@ void Bench::pickKeys() {
 
 void Bench::run() {
     const QStringList present = collectionfiles::presentTableFiles(options_.collection);
-    if (present.size() != int(catalogue::tableSpecs().size()))
+    if (present.size() != int(catalogue::tableEntries().size()))
         throw std::runtime_error(options_.collection.absolutePath().toStdString() +
                                  " does not hold the four table files; make it with "
                                  "sonorelo-generate");
@@ -218,7 +218,7 @@ void Bench::openFourTables() {
     const auto ours = [&] {
         InFolder folder(dir);
         std::vector<std::unique_ptr<tables::Table>> objects;
-        for (const catalogue::TableSpec& table : catalogue::tableSpecs())
+        for (const catalogue::TableEntry& table : catalogue::tableEntries())
             objects.push_back(makeTable(table));
         const Clock::time_point start = Clock::now();
         for (auto& object : objects) object->Open();
@@ -228,7 +228,7 @@ void Bench::openFourTables() {
     };
     const auto baseline = [&] {
         std::vector<QString> paths;
-        for (const catalogue::TableSpec& table : catalogue::tableSpecs())
+        for (const catalogue::TableEntry& table : catalogue::tableEntries())
             paths.push_back(collectionfiles::tablePath(dir, table));
         std::vector<std::unique_ptr<rawsql::Db>> dbs;
         const Clock::time_point start = Clock::now();
@@ -291,7 +291,7 @@ void Bench::walkByTitle() {
 }
 
 // The median time of one FindKey over the keys, against the same search as one SELECT.
-void findKeyFigure(const char* name, const QDir& dir, const catalogue::TableSpec& table,
+void findKeyFigure(const char* name, const QDir& dir, const catalogue::TableEntry& table,
                    const QString& index, const QString& where, const QString& order,
                    const std::vector<QStringList>& warmUp, const std::vector<QStringList>& keys) {
     std::vector<double> oursMs, baselineMs;
@@ -355,7 +355,7 @@ void Bench::findKeyMusica() {
 }
 
 void Bench::appendAndPost() {
-    const catalogue::TableSpec& musica = tableNamed("Musica");
+    const catalogue::TableEntry& musica = tableNamed("Musica");
     const QDir oursDir = scratch(QStringLiteral("append-ours"));
     const QDir baselineDir = scratch(QStringLiteral("append-baseline"));
     collectionfiles::copyTableFile(options_.collection, oursDir, musica);
@@ -416,7 +416,7 @@ void Bench::appendAndPost() {
 }
 
 void Bench::recordCount() {
-    const catalogue::TableSpec& musica = tableNamed("Musica");
+    const catalogue::TableEntry& musica = tableNamed("Musica");
     const QDir dir = options_.collection;
     std::vector<double> firstMs, cachedMs, baselineMs;
     int oursCount = 0, baselineCount = 0;
@@ -453,9 +453,9 @@ void Bench::recordCount() {
 
 // Drops the fourteen indexes of the copy in `dir`.
 void dropIndexes(const QDir& dir) {
-    for (const catalogue::TableSpec& table : catalogue::tableSpecs()) {
+    for (const catalogue::TableEntry& table : catalogue::tableEntries()) {
         rawsql::Db db(collectionfiles::tablePath(dir, table));
-        for (const catalogue::IndexSpec& index : catalogue::indexSpecs())
+        for (const catalogue::IndexEntry& index : catalogue::indexEntries())
             if (index.table == table.name)
                 db.exec(QStringLiteral("DROP INDEX IF EXISTS ") +
                         tables::quotedIdentifier(index.name));
@@ -465,7 +465,7 @@ void dropIndexes(const QDir& dir) {
 // The CREATE INDEX statements of a folder's files, index by index.
 std::map<QString, QString> indexSql(const QDir& dir) {
     std::map<QString, QString> result;
-    for (const catalogue::TableSpec& table : catalogue::tableSpecs()) {
+    for (const catalogue::TableEntry& table : catalogue::tableEntries()) {
         rawsql::Db db(collectionfiles::tablePath(dir, table));
         rawsql::Stmt list(db, "SELECT name, sql FROM sqlite_master WHERE type = 'index'");
         while (list.step())
@@ -486,12 +486,12 @@ void Bench::addIndexes() {
         dropIndexes(oursDir);
         InFolder folder(oursDir);
         std::map<QString, std::unique_ptr<tables::Table>> objects;
-        for (const catalogue::TableSpec& table : catalogue::tableSpecs()) {
+        for (const catalogue::TableEntry& table : catalogue::tableEntries()) {
             objects[table.name] = makeTable(table);
             objects[table.name]->Open();
         }
         const Clock::time_point start = Clock::now();
-        for (const catalogue::IndexSpec& index : catalogue::indexSpecs())
+        for (const catalogue::IndexEntry& index : catalogue::indexEntries())
             objects.at(index.table)
                 ->AddIndex(index.name, index.fields, tables::IndexOption::CaseInsensitive);
         tables::commitAll();
@@ -500,18 +500,18 @@ void Bench::addIndexes() {
     const auto baseline = [&] {
         dropIndexes(baselineDir);
         std::map<QString, std::unique_ptr<rawsql::Db>> dbs;
-        for (const catalogue::TableSpec& table : catalogue::tableSpecs())
+        for (const catalogue::TableEntry& table : catalogue::tableEntries())
             dbs[table.name] = openBaseline(baselineDir, table);
         std::vector<QString> sql;
-        for (const catalogue::IndexSpec& index : catalogue::indexSpecs())
+        for (const catalogue::IndexEntry& index : catalogue::indexEntries())
             sql.push_back(collectionfiles::createIndexSql(index));
         const Clock::time_point start = Clock::now();
         std::map<QString, bool> begun;
         for (size_t i = 0; i < sql.size(); ++i) {
-            rawsql::Db& db = *dbs.at(catalogue::indexSpecs()[i].table);
-            if (!begun[catalogue::indexSpecs()[i].table]) {
+            rawsql::Db& db = *dbs.at(catalogue::indexEntries()[i].table);
+            if (!begun[catalogue::indexEntries()[i].table]) {
                 db.exec("BEGIN IMMEDIATE");
-                begun[catalogue::indexSpecs()[i].table] = true;
+                begun[catalogue::indexEntries()[i].table] = true;
             }
             db.exec(sql[i]);
         }

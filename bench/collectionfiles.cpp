@@ -10,20 +10,20 @@
 
 namespace collectionfiles {
 
-QString tablePath(const QDir& dir, const catalogue::TableSpec& table) {
+QString tablePath(const QDir& dir, const catalogue::TableEntry& table) {
     return tables::findTableFile(dir, table.fileName);
 }
 
 QStringList presentTableFiles(const QDir& dir) {
     QStringList present;
-    for (const catalogue::TableSpec& table : catalogue::tableSpecs()) {
+    for (const catalogue::TableEntry& table : catalogue::tableEntries()) {
         const QString path = tablePath(dir, table);
         if (QFileInfo::exists(path)) present << QFileInfo(path).fileName();
     }
     return present;
 }
 
-void copyTableFile(const QDir& from, const QDir& to, const catalogue::TableSpec& table) {
+void copyTableFile(const QDir& from, const QDir& to, const catalogue::TableEntry& table) {
     const QString source = tablePath(from, table);
     const QString target = to.absoluteFilePath(QFileInfo(source).fileName());
     for (const QString& suffix : {QString(), QStringLiteral("-wal")}) {
@@ -36,12 +36,12 @@ void copyTableFile(const QDir& from, const QDir& to, const catalogue::TableSpec&
 }
 
 void copyTableFiles(const QDir& from, const QDir& to) {
-    for (const catalogue::TableSpec& table : catalogue::tableSpecs())
+    for (const catalogue::TableEntry& table : catalogue::tableEntries())
         copyTableFile(from, to, table);
 }
 
 void removeTableFiles(const QDir& dir) {
-    for (const catalogue::TableSpec& table : catalogue::tableSpecs()) {
+    for (const catalogue::TableEntry& table : catalogue::tableEntries()) {
         const QString path = tablePath(dir, table);
         for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"),
                                       QStringLiteral("-journal")})
@@ -49,12 +49,12 @@ void removeTableFiles(const QDir& dir) {
     }
 }
 
-QString createIndexSql(const catalogue::IndexSpec& index) {
-    const catalogue::TableSpec& table = catalogue::tableSpec(index.table);
+QString createIndexSql(const catalogue::IndexEntry& index) {
+    const catalogue::TableEntry& table = catalogue::tableEntry(index.table);
     QStringList columns;
     for (const QString& wanted : index.fields.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const catalogue::FieldSpec* found = nullptr;
-        for (const catalogue::FieldSpec& field : table.fields)
+        const catalogue::FieldEntry* found = nullptr;
+        for (const catalogue::FieldEntry& field : table.fields)
             if (field.def.name.compare(wanted.trimmed(), Qt::CaseInsensitive) == 0) found = &field;
         if (!found)
             throw std::runtime_error(

@@ -206,9 +206,9 @@ void makeLoans(names::Rng& rng, int count, Collection& collection) {
 // An INSERT over every field of the table, and each field's parameter number.
 class Inserter {
   public:
-    Inserter(rawsql::Db& db, const catalogue::TableSpec& table) : table_(table) {
+    Inserter(rawsql::Db& db, const catalogue::TableEntry& table) : table_(table) {
         QStringList columns, params;
-        for (const catalogue::FieldSpec& field : table.fields) {
+        for (const catalogue::FieldEntry& field : table.fields) {
             columns << tables::quotedIdentifier(field.def.name);
             params << QStringLiteral("?");
         }
@@ -243,7 +243,7 @@ class Inserter {
     }
 
   private:
-    const catalogue::TableSpec& table_;
+    const catalogue::TableEntry& table_;
     std::unique_ptr<rawsql::Stmt> statement_;
 };
 
@@ -274,7 +274,7 @@ int generate(const QDir& dir, double scale) {
     const double planned = secondsSince(start);
 
     std::map<QString, std::unique_ptr<rawsql::Db>> dbs;
-    for (const catalogue::TableSpec& table : catalogue::tableSpecs()) {
+    for (const catalogue::TableEntry& table : catalogue::tableEntries()) {
         const QString path = dir.absoluteFilePath(table.fileName);
         tables::createTableFile(path, table.name, table.fieldDefs());
         auto db = std::make_unique<rawsql::Db>(path);
@@ -284,7 +284,7 @@ int generate(const QDir& dir, double scale) {
 
     std::vector<Written> written;
     const auto fill = [&](const QString& tableName, const auto& rows) {
-        const catalogue::TableSpec& table = catalogue::tableSpec(tableName);
+        const catalogue::TableEntry& table = catalogue::tableEntry(tableName);
         rawsql::Db& db = *dbs.at(table.name);
         const Clock::time_point begun = Clock::now();
         db.exec("BEGIN IMMEDIATE");
@@ -351,9 +351,9 @@ int generate(const QDir& dir, double scale) {
 
     const Clock::time_point indexStart = Clock::now();
     std::map<QString, double> indexSeconds;
-    for (const catalogue::IndexSpec& index : catalogue::indexSpecs()) {
+    for (const catalogue::IndexEntry& index : catalogue::indexEntries()) {
         const Clock::time_point begun = Clock::now();
-        dbs.at(catalogue::tableSpec(index.table).name)
+        dbs.at(catalogue::tableEntry(index.table).name)
             ->exec(collectionfiles::createIndexSql(index));
         indexSeconds[index.table] += secondsSince(begun);
     }
@@ -374,9 +374,9 @@ int generate(const QDir& dir, double scale) {
         std::printf("%-12s %9d rows inserted in %6.2f s (%.1f MB with its indexes)\n",
                     qPrintable(w.file), w.rows, w.seconds, size / 1e6);
     }
-    std::printf("indexes      %9zu built in %6.2f s (", catalogue::indexSpecs().size(), indexTime);
+    std::printf("indexes      %9zu built in %6.2f s (", catalogue::indexEntries().size(), indexTime);
     bool firstTable = true;
-    for (const catalogue::TableSpec& table : catalogue::tableSpecs()) {
+    for (const catalogue::TableEntry& table : catalogue::tableEntries()) {
         std::printf("%s%s %.2f s", firstTable ? "" : ", ", qPrintable(table.name),
                     indexSeconds[table.name]);
         firstTable = false;

@@ -6,24 +6,24 @@ namespace catalogue {
 
 namespace {
 
-FieldSpec text(const QString& table, const QString& name, int width) {
+FieldEntry text(const QString& table, const QString& name, int width) {
     return {{name, tables::FieldType::Text, width, {}}, table + name};
 }
 
-FieldSpec date(const QString& table, const QString& name) {
+FieldEntry date(const QString& table, const QString& name) {
     return {{name, tables::FieldType::Date, 0, kDateMask}, table + name};
 }
 
 }  // namespace
 
-std::vector<tables::FieldDef> TableSpec::fieldDefs() const {
+std::vector<tables::FieldDef> TableEntry::fieldDefs() const {
     std::vector<tables::FieldDef> defs;
-    for (const FieldSpec& field : fields) defs.push_back(field.def);
+    for (const FieldEntry& field : fields) defs.push_back(field.def);
     return defs;
 }
 
-const std::vector<TableSpec>& tableSpecs() {
-    static const std::vector<TableSpec> specs = {
+const std::vector<TableEntry>& tableEntries() {
+    static const std::vector<TableEntry> entries = {
         {QStringLiteral("Artista"), QStringLiteral("Artista.DB"),
          {text(QStringLiteral("Artista"), QStringLiteral("Artista"), 40)}},
         {QStringLiteral("CD"), QStringLiteral("CD.db"),
@@ -45,17 +45,17 @@ const std::vector<TableSpec>& tableSpecs() {
           text(QStringLiteral("Musica"), QStringLiteral("Titulo"), 40),
           text(QStringLiteral("Musica"), QStringLiteral("Musica"), 40)}},
     };
-    return specs;
+    return entries;
 }
 
-const TableSpec& tableSpec(const QString& name) {
-    for (const TableSpec& spec : tableSpecs())
-        if (spec.name.compare(name, Qt::CaseInsensitive) == 0) return spec;
+const TableEntry& tableEntry(const QString& name) {
+    for (const TableEntry& entry : tableEntries())
+        if (entry.name.compare(name, Qt::CaseInsensitive) == 0) return entry;
     throw std::out_of_range("no such table in the catalogue");
 }
 
-const std::vector<IndexSpec>& indexSpecs() {
-    static const std::vector<IndexSpec> specs = {
+const std::vector<IndexEntry>& indexEntries() {
+    static const std::vector<IndexEntry> entries = {
         {1, QStringLiteral("Artista"), QStringLiteral("iartista"), QStringLiteral("artista")},
         {2, QStringLiteral("CD"), QStringLiteral("iartista"), QStringLiteral("artista")},
         {3, QStringLiteral("CD"), QStringLiteral("iartista_titulo"), QStringLiteral("artista;titulo")},
@@ -73,7 +73,7 @@ const std::vector<IndexSpec>& indexSpecs() {
         {13, QStringLiteral("Retirada"), QStringLiteral("iresponsavel"), QStringLiteral("responsavel")},
         {14, QStringLiteral("Retirada"), QStringLiteral("ititulo"), QStringLiteral("titulo")},
     };
-    return specs;
+    return entries;
 }
 
 }  // namespace catalogue

@@ -9,19 +9,19 @@
 // The table-files tool, the data module, the index rebuild and the start-up check all read it.
 namespace catalogue {
 
-struct FieldSpec {
+struct FieldEntry {
     tables::FieldDef def;
     QString objectName;  // the data module's persistent field, e.g. "CDTitulo"
 };
 
-struct TableSpec {
+struct TableEntry {
     QString name;      // table object and SQL table, e.g. "CD"
     QString fileName;  // e.g. "CD.db"
-    std::vector<FieldSpec> fields;
+    std::vector<FieldEntry> fields;
     std::vector<tables::FieldDef> fieldDefs() const;
 };
 
-struct IndexSpec {
+struct IndexEntry {
     int order;       // the order in which the rebuild creates them, 1 to 14
     QString table;   // e.g. "Musica"
     QString name;    // e.g. "iartistatitulo"
@@ -32,10 +32,10 @@ struct IndexSpec {
 inline const QString kDateMask = QStringLiteral("!99/99/00;1;_");
 
 // In the order the data module opens them: Artista, CD, Retirada, Musica.
-const std::vector<TableSpec>& tableSpecs();
-const TableSpec& tableSpec(const QString& name);
+const std::vector<TableEntry>& tableEntries();
+const TableEntry& tableEntry(const QString& name);
 
 // In rebuild order.
-const std::vector<IndexSpec>& indexSpecs();
+const std::vector<IndexEntry>& indexEntries();
 
 }  // namespace catalogue

@@ -38,12 +38,12 @@ TDataModule1::TDataModule1(QObject* parent) : QObject(parent) {
 }
 
 tables::Table* TDataModule1::makeTable(const QString& name) {
-    const catalogue::TableSpec& spec = catalogue::tableSpec(name);
+    const catalogue::TableEntry& entry = catalogue::tableEntry(name);
     auto* table = new tables::Table(this);
-    table->setObjectName(spec.name);
-    table->SetTableName(spec.fileName);
+    table->setObjectName(entry.name);
+    table->SetTableName(entry.fileName);
     table->SetExclusive(true);
-    for (const catalogue::FieldSpec& field : spec.fields) table->AddField(field.def, field.objectName);
+    for (const catalogue::FieldEntry& field : entry.fields) table->AddField(field.def, field.objectName);
     return table;
 }
 
@@ -62,12 +62,12 @@ tables::Table* TDataModule1::table(const QString& name) const {
     return nullptr;
 }
 
-void TDataModule1::addIndex(const catalogue::IndexSpec& index) {
+void TDataModule1::addIndex(const catalogue::IndexEntry& index) {
     table(index.table)->AddIndex(index.name, index.fields, tables::IndexOption::CaseInsensitive);
 }
 
-std::optional<catalogue::IndexSpec> TDataModule1::firstMissingIndex() const {
-    for (const catalogue::IndexSpec& index : catalogue::indexSpecs())
+std::optional<catalogue::IndexEntry> TDataModule1::firstMissingIndex() const {
+    for (const catalogue::IndexEntry& index : catalogue::indexEntries())
         if (!table(index.table)->IndexPresent(index.name)) return index;
     return std::nullopt;
 }

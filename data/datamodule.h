@@ -24,10 +24,10 @@ public:
     tables::Table* table(const QString& name) const;
 
     // Creates one of the fourteen indexes of the catalogue on its open table.
-    void addIndex(const catalogue::IndexSpec& index);
+    void addIndex(const catalogue::IndexEntry& index);
     // The first index of the catalogue, in rebuild order, that is not present; none when all
     // fourteen are. Raises for a table that is closed.
-    std::optional<catalogue::IndexSpec> firstMissingIndex() const;
+    std::optional<catalogue::IndexEntry> firstMissingIndex() const;
 
     tables::Table* Artista;
     tables::Table* CD;

@@ -8,9 +8,9 @@ Tindexaform::Tindexaform(QWidget* parent)
                         QStringLiteral("Indexando Arquivos"), parent) {}
 
 void Tindexaform::FormPaint() {
-    startBar(int(catalogue::indexSpecs().size()));
+    startBar(int(catalogue::indexEntries().size()));
     // Each addition first settles a change pending on its table.
-    for (const catalogue::IndexSpec& index : catalogue::indexSpecs()) {
+    for (const catalogue::IndexEntry& index : catalogue::indexEntries()) {
         DataModule1->addIndex(index);
         stepBar();
     }

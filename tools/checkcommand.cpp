@@ -62,15 +62,15 @@ bool sameKeys(const std::vector<Key>& a, const std::vector<Key>& b) {
     return true;
 }
 
-const tables::FieldDef* findField(const catalogue::TableSpec& table, const QString& name) {
-    for (const catalogue::FieldSpec& field : table.fields)
+const tables::FieldDef* findField(const catalogue::TableEntry& table, const QString& name) {
+    for (const catalogue::FieldEntry& field : table.fields)
         if (field.def.name.compare(name, Qt::CaseInsensitive) == 0) return &field.def;
     return nullptr;
 }
 
 // The keys the catalogue asks for: text compared in the program's collation, dates binary.
-std::vector<Key> expectedKeys(const catalogue::TableSpec& table,
-                              const catalogue::IndexSpec& index) {
+std::vector<Key> expectedKeys(const catalogue::TableEntry& table,
+                              const catalogue::IndexEntry& index) {
     std::vector<Key> keys;
     for (const QString& name : index.fields.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const tables::FieldDef* field = findField(table, name.trimmed());
@@ -93,7 +93,7 @@ QString expectedType(const tables::FieldDef& field) {
 // problems it found.
 class FileCheck {
   public:
-    FileCheck(const QDir& folder, const catalogue::TableSpec& table)
+    FileCheck(const QDir& folder, const catalogue::TableEntry& table)
         : folder_(folder), table_(table) {}
 
     int run() {
@@ -218,7 +218,7 @@ class FileCheck {
         const auto columns =
             query(QStringLiteral("SELECT name, type FROM pragma_table_info(?1)"), sqlTable_);
         QStringList missing, wrongType, extra;
-        for (const catalogue::FieldSpec& field : table_.fields) {
+        for (const catalogue::FieldEntry& field : table_.fields) {
             const QStringList* column = nullptr;
             for (const QStringList& c : columns)
                 if (c.value(0).compare(field.def.name, Qt::CaseInsensitive) == 0) column = &c;
@@ -250,7 +250,7 @@ class FileCheck {
             query(QStringLiteral("SELECT name, \"unique\", partial FROM pragma_index_list(?1)"),
                   sqlTable_);
         QStringList states;
-        for (const catalogue::IndexSpec& index : catalogue::indexSpecs()) {
+        for (const catalogue::IndexEntry& index : catalogue::indexEntries()) {
             if (index.table.compare(table_.name, Qt::CaseInsensitive) != 0) continue;
             const QStringList* row = nullptr;
             for (const QStringList& r : list)
@@ -288,7 +288,7 @@ class FileCheck {
     }
 
     const QDir& folder_;
-    const catalogue::TableSpec& table_;
+    const catalogue::TableEntry& table_;
     QString label_;
     QString sqlTable_;
     Connection db_;
@@ -301,7 +301,7 @@ int checkCommand(const QString& folderPath) {
     const std::optional<QDir> folder = existingFolder(folderPath);
     if (!folder) return kUsage;
     int problems = 0;
-    for (const catalogue::TableSpec& table : catalogue::tableSpecs())
+    for (const catalogue::TableEntry& table : catalogue::tableEntries())
         problems += FileCheck(*folder, table).run();
     if (problems == 0) {
         printOut(QStringLiteral("OK"));

@@ -34,7 +34,7 @@ int createCommand(const QString& folderPath) {
     // Every name is looked at before anything is made, so that a refusal leaves the folder as
     // it was.
     QStringList inTheWay;
-    for (const catalogue::TableSpec& table : catalogue::tableSpecs()) {
+    for (const catalogue::TableEntry& table : catalogue::tableEntries()) {
         if (const std::optional<QString> entry = entryInTheWay(*folder, table.fileName)) {
             inTheWay << (entry->compare(table.fileName) == 0
                              ? *entry
@@ -51,7 +51,7 @@ int createCommand(const QString& folderPath) {
     }
 
     QStringList created;
-    for (const catalogue::TableSpec& table : catalogue::tableSpecs()) {
+    for (const catalogue::TableEntry& table : catalogue::tableEntries()) {
         const QString path = folder->filePath(table.fileName);
         try {
             tables::createTableFile(path, table.name, table.fieldDefs());

@@ -19,11 +19,11 @@ public:
     explicit Folder(const QStringList& fileNames = {}) {
         saved_ = QDir::currentPath();
         QDir::setCurrent(dir_.path());
-        const auto& specs = catalogue::tableSpecs();
-        for (size_t i = 0; i < specs.size(); ++i) {
-            const QString name = fileNames.isEmpty() ? specs[i].fileName : fileNames[qsizetype(i)];
+        const auto& entries = catalogue::tableEntries();
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const QString name = fileNames.isEmpty() ? entries[i].fileName : fileNames[qsizetype(i)];
             if (!name.isEmpty())
-                tables::createTableFile(dir_.filePath(name), specs[i].name, specs[i].fieldDefs());
+                tables::createTableFile(dir_.filePath(name), entries[i].name, entries[i].fieldDefs());
         }
     }
     ~Folder() { QDir::setCurrent(saved_); }
@@ -130,7 +130,7 @@ void DataModuleTest::catalogueIndexesInRebuildOrder() {
     module.DataModuleCreate();
     QCOMPARE(module.firstMissingIndex()->name, QStringLiteral("iartista"));
     QStringList built;
-    for (const catalogue::IndexSpec& index : catalogue::indexSpecs()) {
+    for (const catalogue::IndexEntry& index : catalogue::indexEntries()) {
         QCOMPARE(index.order, int(built.size()) + 1);
         QCOMPARE(module.firstMissingIndex()->order, index.order);
         module.addIndex(index);
@@ -143,7 +143,7 @@ void DataModuleTest::catalogueIndexesInRebuildOrder() {
     QCOMPARE(built.size(), 14);
     QCOMPARE(built.count(QStringLiteral("Musica.iartista")), 1);
     // Re-adding all fourteen, as the rebuild from the menu does, leaves them all present.
-    for (const catalogue::IndexSpec& index : catalogue::indexSpecs()) module.addIndex(index);
+    for (const catalogue::IndexEntry& index : catalogue::indexEntries()) module.addIndex(index);
     QVERIFY(!module.firstMissingIndex());
 }
 
@@ -151,7 +151,7 @@ void DataModuleTest::secondTableObjectOnSongs() {
     Folder folder;
     TDataModule1 module;
     module.DataModuleCreate();
-    module.addIndex(catalogue::indexSpecs()[8]);  // Musica.iartista
+    module.addIndex(catalogue::indexEntries()[8]);  // Musica.iartista
     tables::Table songs;
     songs.SetTableName(QStringLiteral("Musica.DB"));
     songs.Open();
@@ -167,7 +167,7 @@ void DataModuleTest::secondTableObjectOnSongs() {
     QCOMPARE(songs.FieldByName(QStringLiteral("artista")).AsString(), QStringLiteral("Ana"));
     QCOMPARE(songs.RecordCount(), 2);
     // Adding the songs' indexes works while the second object is open.
-    for (int i = 5; i <= 8; ++i) module.addIndex(catalogue::indexSpecs()[size_t(i)]);
+    for (int i = 5; i <= 8; ++i) module.addIndex(catalogue::indexEntries()[size_t(i)]);
     songs.First();
     songs.Next();
     QCOMPARE(songs.FieldByName(QStringLiteral("artista")).AsString(), QStringLiteral("Zeca"));

@@ -13,8 +13,8 @@ public:
     CollectionFolder() {
         saved_ = QDir::currentPath();
         QDir::setCurrent(dir_.path());
-        for (const catalogue::TableSpec& spec : catalogue::tableSpecs())
-            tables::createTableFile(dir_.filePath(spec.fileName), spec.name, spec.fieldDefs());
+        for (const catalogue::TableEntry& entry : catalogue::tableEntries())
+            tables::createTableFile(dir_.filePath(entry.fileName), entry.name, entry.fieldDefs());
     }
     ~CollectionFolder() { QDir::setCurrent(saved_); }
     QString path() const { return dir_.path(); }

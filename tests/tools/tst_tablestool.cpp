@@ -59,7 +59,7 @@ QStringList entries(const QString& folder) {
 
 QStringList catalogueFileNames() {
     QStringList names;
-    for (const catalogue::TableSpec& table : catalogue::tableSpecs()) names << table.fileName;
+    for (const catalogue::TableEntry& table : catalogue::tableEntries()) names << table.fileName;
     return names;
 }
 
@@ -112,7 +112,7 @@ class TestTablesTool : public QObject {
         WorkingDirectory cwd(folder);
         TDataModule1 module;
         module.DataModuleCreate();
-        for (const catalogue::IndexSpec& index : catalogue::indexSpecs())
+        for (const catalogue::IndexEntry& index : catalogue::indexEntries())
             module.table(index.table)
                 ->AddIndex(index.name, index.fields, tables::IndexOption::CaseInsensitive);
         for (const char* name : {"b", "É", "e", "a", "f"}) {
@@ -168,15 +168,15 @@ void TestTablesTool::createThenCheckFreshFolder() {
     QVERIFY2(checked.exitCode == 0, qPrintable(report(checked)));
     QVERIFY2(checked.err.isEmpty(), qPrintable(report(checked)));
     QVERIFY2(checked.out.trimmed().endsWith(QLatin1String("\nOK")), qPrintable(report(checked)));
-    for (const catalogue::TableSpec& table : catalogue::tableSpecs())
+    for (const catalogue::TableEntry& table : catalogue::tableEntries())
         QVERIFY2(checked.out.contains(table.fileName + QStringLiteral(": 0 records")),
                  qPrintable(report(checked)));
     // A new folder has no secondary index yet; each is named as missing, none as a problem.
-    for (const catalogue::IndexSpec& index : catalogue::indexSpecs())
+    for (const catalogue::IndexEntry& index : catalogue::indexEntries())
         QVERIFY2(checked.out.contains(index.name + QStringLiteral(" missing")),
                  qPrintable(index.name));
     QCOMPARE(checked.out.count(QLatin1String(" missing")),
-             qsizetype(catalogue::indexSpecs().size()));
+             qsizetype(catalogue::indexEntries().size()));
 }
 
 void TestTablesTool::checkFindsFilesInAnyLetterCase() {
@@ -405,7 +405,7 @@ void TestTablesTool::checkAcceptsTheProgramsIndexes() {
     QVERIFY2(checked.exitCode == 0, qPrintable(report(checked)));
     QVERIFY2(!checked.out.contains(QLatin1String("missing")), qPrintable(report(checked)));
     QCOMPARE(checked.out.count(QLatin1String(" present")),
-             qsizetype(catalogue::indexSpecs().size()));
+             qsizetype(catalogue::indexEntries().size()));
     QVERIFY2(
         checked.out.contains(QLatin1String("Artista.DB: 5 records; indexes: iartista present\n")),
         qPrintable(report(checked)));
