@@ -19,6 +19,10 @@ QHash<QString, std::weak_ptr<SharedFile>>& registry() {
 }
 
 constexpr int kBusyTimeoutMs = 100;
+// Pages kept in memory per file: walks through an index jump about the table, and with
+// SQLite's default of 2 MB they read the same pages from the system again and again. 16 MB per
+// file keeps a collection of a million songs well under the program's 100 MB.
+constexpr int kPageCacheKiB = 16384;
 
 }  // namespace
 
@@ -48,6 +52,7 @@ std::shared_ptr<SharedFile> SharedFile::acquire(const QString& path, const QStri
     // WAL with synchronous FULL: a committed transaction survives a crash or a power cut.
     execute(file->db_, QStringLiteral("PRAGMA journal_mode=WAL"), label);
     execute(file->db_, QStringLiteral("PRAGMA synchronous=FULL"), label);
+    execute(file->db_, QStringLiteral("PRAGMA cache_size=-%1").arg(kPageCacheKiB), label);
     // The first read takes the lock (and fails here if another program holds it).
     file->loadSchema(QFileInfo(path).completeBaseName());
     file->reloadIndexes();
