@@ -44,7 +44,7 @@ void Db::programPragmas() {
     exec("PRAGMA locking_mode=EXCLUSIVE");
     exec("PRAGMA journal_mode=WAL");
     exec("PRAGMA synchronous=FULL");
-    exec("PRAGMA cache_size=-16384");  // as the engine sets it
+    exec("PRAGMA cache_size=-8192");  // as the engine sets it
 }
 
 int Db::readSchema() {
