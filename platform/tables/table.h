@@ -127,6 +127,7 @@ private:
     bool readAhead();
     bool readBackward(RawRow& into);
     bool readRow(std::int64_t rowid, RawRow& into);
+    void appendRow(const Statement& statement, ReadAhead& into) const;
     std::vector<bool> keyNulls(const RawRow& row) const;
     std::vector<std::string> keyValues(const RawRow& row) const;
     void landOnFirstOf(ReadAhead& rows);

@@ -35,15 +35,18 @@ void Table::loadRows(const OrderedQuery& query, const std::vector<std::string>& 
     for (int level : query.keyParams) statement->bindText(parameter++, keys[size_t(level)]);
     if (query.bindsRowid) statement->bindInt(parameter++, rowid);
     statement->bindInt(parameter, std::int64_t(limit));
-    while (statement->step()) {
-        for (int c = 0; c < columnCount_; ++c) {
-            const bool isNull = statement->columnIsNull(c);
-            into.nulls.push_back(isNull ? 1 : 0);
-            if (!isNull) into.bytes.append(statement->columnText(c));
-            into.ends.push_back(int(into.bytes.size()));
-        }
-        into.rowids.push_back(statement->columnInt(columnCount_));
+    while (statement->step()) appendRow(*statement, into);
+}
+
+// Copies the statement's current row (every column, then the rowid) to the end of `into`.
+void Table::appendRow(const Statement& statement, ReadAhead& into) const {
+    for (int c = 0; c < columnCount_; ++c) {
+        const bool isNull = statement.columnIsNull(c);
+        into.nulls.push_back(isNull ? 1 : 0);
+        if (!isNull) into.bytes.append(statement.columnText(c));
+        into.ends.push_back(int(into.bytes.size()));
     }
+    into.rowids.push_back(statement.columnInt(columnCount_));
 }
 
 bool Table::readRow(std::int64_t rowid, RawRow& into) {
@@ -51,13 +54,7 @@ bool Table::readRow(std::int64_t rowid, RawRow& into) {
     SharedFile::Lease statement = file_->statement(selectByRowid_);
     statement->bindInt(1, rowid);
     if (!statement->step()) return false;
-    for (int c = 0; c < columnCount_; ++c) {
-        const bool isNull = statement->columnIsNull(c);
-        row.nulls.push_back(isNull ? 1 : 0);
-        if (!isNull) row.bytes.append(statement->columnText(c));
-        row.ends.push_back(int(row.bytes.size()));
-    }
-    row.rowids.push_back(rowid);
+    appendRow(*statement, row);
     row.take(0, columnCount_, into);
     return true;
 }
